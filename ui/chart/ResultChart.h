@@ -3,8 +3,11 @@
 // be switched between a linear and a logarithmic scale. Built on QCustomPlot.
 
 #include <QWidget>
+#include <memory>
 
 #include "calc/PointSeries.h"
+
+class QCustomPlot;
 
 namespace chart {
 
@@ -39,9 +42,12 @@ public:
     ChartAxis& BottomAxis();
     ChartAxis& LeftAxis();
 
+    // The plot widget inside, for rendering it to an image (tests, benchmarks) and for its signals.
+    QCustomPlot& Plot();
+
 private:
     struct Impl;
-    Impl* impl_;
+    std::unique_ptr<Impl> impl_;
 };
 
 }  // namespace chart
