@@ -95,11 +95,14 @@ ResultChart::ResultChart(ChartKind kind, QWidget* parent) : QWidget(parent) {
     plot.axisRect()->setBackground(Qt::white);
     plot.setCursor(Qt::CrossCursor);
     plot.legend->setVisible(false);
+    // Room on the right for half of the last bottom label, which stands at the end of the axis.
+    plot.axisRect()->setMinimumMargins(QMargins(0, 0, 18, 0));
 
     plot.plotLayout()->insertRow(0);
     auto* title = new QCPTextElement(&plot, QString::fromLatin1(look.title), TitleFont());
     title->setTextColor(kTitleBlue);
     title->setTextFlags(Qt::AlignRight | Qt::AlignVCenter);
+    title->setMargins(QMargins(0, 4, 10, 2));
     plot.plotLayout()->addElement(0, 0, title);
 
     if (look.silverGrid) {
