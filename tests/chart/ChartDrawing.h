@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QTest>
+#include <initializer_list>
 #include <qcustomplot.h>
 
 #include "ui/chart/ResultChart.h"
@@ -27,6 +28,12 @@ inline bool WaitForDrawing(chart::ResultChart& chart) {
 inline void ShowAtWindowSize(chart::ResultChart& chart) {
     chart.resize(kChartWidth, kChartHeight);
     chart.show();
+}
+
+// Adds the points (x, y) to the chart's series and waits for the drawing that follows.
+inline bool DrawPoints(chart::ResultChart& chart, std::initializer_list<QPointF> points, calc::Rgb colour) {
+    for (const QPointF& point : points) chart.Series().AddPoint(point.x(), point.y(), {}, colour);
+    return WaitForDrawing(chart);
 }
 
 inline QImage Render(chart::ResultChart& chart) {

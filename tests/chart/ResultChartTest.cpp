@@ -152,12 +152,11 @@ TEST(ResultChart, EachAxisWritesItsOwnLabelFormat) {
         SCOPED_TRACE(c.someLabel);
         ResultChart chart(c.kind);
         ShowAtWindowSize(chart);
-        chart.Series().AddPoint(0, 0, {}, calc::kRed);
-        chart.Series().AddPoint(1500, 250, {}, calc::kRed);
-        ASSERT_TRUE(WaitForDrawing(chart));
+        ASSERT_TRUE(DrawPoints(chart, {{0, 0}, {1500, 250}}, calc::kRed));
         const QVector<QString> labels = (chart.Plot().*c.axis)->tickVectorLabels();
         ASSERT_FALSE(labels.isEmpty());
-        for (const QString& label : labels) EXPECT_TRUE(QRegularExpression(c.pattern).match(label).hasMatch()) << label.toStdString();
+        const QRegularExpression format(c.pattern);
+        for (const QString& label : labels) EXPECT_TRUE(format.match(label).hasMatch()) << label.toStdString();
         EXPECT_TRUE(labels.contains(c.someLabel));
     }
 }
@@ -165,9 +164,7 @@ TEST(ResultChart, EachAxisWritesItsOwnLabelFormat) {
 TEST(ResultChart, RangeLeftAxisLabelsCountDownFromTheMaximum) {
     ResultChart chart(ChartKind::Range);
     ShowAtWindowSize(chart);
-    chart.Series().AddPoint(1, 0.0123, {}, calc::kRed);
-    chart.Series().AddPoint(2, 57.3, {}, calc::kRed);
-    ASSERT_TRUE(WaitForDrawing(chart));
+    ASSERT_TRUE(DrawPoints(chart, {{1, 0.0123}, {2, 57.3}}, calc::kRed));
     const QCPAxis& left = *chart.Plot().yAxis;
     const QVector<double> ticks = left.tickVector();
     ASSERT_GE(ticks.size(), 3);
@@ -180,9 +177,7 @@ TEST(ResultChart, RangeLeftAxisLabelsCountDownFromTheMaximum) {
 TEST(ResultChart, RangeLeftAxisStepsNoFinerThanAHundredThousandth) {
     ResultChart chart(ChartKind::Range);
     ShowAtWindowSize(chart);
-    chart.Series().AddPoint(1, 1.0, {}, calc::kRed);
-    chart.Series().AddPoint(2, 1.00002, {}, calc::kRed);
-    ASSERT_TRUE(WaitForDrawing(chart));
+    ASSERT_TRUE(DrawPoints(chart, {{1, 1.0}, {2, 1.00002}}, calc::kRed));
     const QVector<double> ticks = chart.Plot().yAxis->tickVector();
     ASSERT_GE(ticks.size(), 2);
     EXPECT_NEAR(ticks[1] - ticks[0], 0.00001, 1e-12);
@@ -191,9 +186,7 @@ TEST(ResultChart, RangeLeftAxisStepsNoFinerThanAHundredThousandth) {
 TEST(ResultChart, DedxLeftAxisHasTenMinorTicksBetweenLabels) {
     ResultChart chart(ChartKind::Dedx);
     ShowAtWindowSize(chart);
-    chart.Series().AddPoint(0, 0, {}, calc::kBlue);
-    chart.Series().AddPoint(1, 250, {}, calc::kBlue);
-    ASSERT_TRUE(WaitForDrawing(chart));
+    ASSERT_TRUE(DrawPoints(chart, {{0, 0}, {1, 250}}, calc::kBlue));
     QVector<double> ticks, minorTicks;
     QVector<QString> labels;
     chart.Plot().yAxis->ticker()->generate(chart.Plot().yAxis->range(), QLocale::c(), 'g', 6, ticks, &minorTicks,
