@@ -74,6 +74,14 @@ void RunCheckedRequest(ModuleState& state, RunWindow& window, const CalculatorLa
         return;
     }
 
+    // Qt hands arguments to the calculator in UTF-8. A TEMP whose name is not valid UTF-8 would reach
+    // kelmo as another path, so kelmo would write where nobody looks; refuse it before anything starts.
+    if (QString::fromStdString(resultFile).toStdString() != resultFile) {
+        window.SetStatusText("The folder in TEMP has a name that is not valid UTF-8 and cannot be passed to kelmo; "
+                             "set TEMP to another folder.");
+        return;
+    }
+
     SetPreviousResultAside(resultFile);
     const CalculatorOutcome outcome = launcher.Run(state.CommandLine, resultFile);
     if (outcome.kind == CalculatorOutcome::Kind::NotStarted) {
