@@ -62,6 +62,7 @@ StoppingModel::StoppingModel(const Particle& particle, const Target& target, dou
         const double e_k = c::kAtomicMassUnit_MeV * (1.0 / std::sqrt(1.0 - beta_k * beta_k) - 1.0);
         comp.bethe_start_MeV_u = std::max(joins_.proton_bethe_start_MeV_u, e_k);
         lowest_bethe = std::min(lowest_bethe, comp.bethe_start_MeV_u);
+        lowest_bethe_MeV_u_ = lowest_bethe;
         components_.push_back(comp);
     }
 
@@ -120,26 +121,42 @@ double StoppingModel::lindhard_sorensen(double energy_MeV_u, bool unit_charge) c
     return y1 + 0.5 * t * (y2 - y0 + t * (2 * y0 - 5 * y1 + 4 * y2 - y3 + t * (3 * (y1 - y2) + y3 - y0)));
 }
 
-double StoppingModel::component_stopping_number(const Component& comp, double beta2, double beta_gamma, double gamma,
-                                                double charge, double energy_MeV_u) const {
-    const double wmax = max_energy_transfer_MeV(beta_gamma, gamma, particle_.mass_u);
-    const double me_eV = c::kElectronMass_MeV * 1e6;
-    const double L0 =
-        0.5 * std::log(2.0 * me_eV * beta_gamma * beta_gamma * wmax * 1e6 / (I_eV_ * I_eV_)) - beta2;
-    const double shell = shell_correction(comp.shell_I_eV, beta_gamma) / comp.Z;
-    const double barkas = barkas_relative_term(charge, comp.Z, beta_gamma);
-    const double delta = density_effect(density_, std::log10(beta_gamma));
-    const double ls = lindhard_sorensen(energy_MeV_u, charge == 1.0);
-    return (L0 - shell) * (1.0 + barkas) + ls - 0.5 * delta;
-}
-
-double StoppingModel::bethe_component(const Component& comp, double energy_MeV_u, double charge) const {
+StoppingModel::BetheCommon StoppingModel::bethe_common(double energy_MeV_u, double charge) const {
     const Velocity v = velocity(energy_MeV_u);
-    return c::kBetheK_MeV_cm2_mol * charge * charge * comp.Z / comp.molar_mass_g_mol / v.beta2 *
-           component_stopping_number(comp, v.beta2, v.beta_gamma, v.gamma, charge, energy_MeV_u);
+    BetheCommon k;
+    k.energy_MeV_u = energy_MeV_u;
+    k.charge = charge;
+    k.beta2 = v.beta2;
+    k.beta_gamma = v.beta_gamma;
+    const double wmax = max_energy_transfer_MeV(v.beta_gamma, v.gamma, particle_.mass_u);
+    const double me_eV = c::kElectronMass_MeV * 1e6;
+    k.L0 = 0.5 * std::log(2.0 * me_eV * v.beta_gamma * v.beta_gamma * wmax * 1e6 / (I_eV_ * I_eV_)) - v.beta2;
+    k.ls_minus_half_delta =
+        lindhard_sorensen(energy_MeV_u, charge == 1.0) - 0.5 * density_effect(density_, std::log10(v.beta_gamma));
+    return k;
 }
 
-double StoppingModel::fitted_component(const Component& comp, double e) const {
+double StoppingModel::component_stopping_number(const Component& comp, const BetheCommon& k) const {
+    const double shell = shell_correction(comp.shell_I_eV, k.beta_gamma) / comp.Z;
+    const double barkas = barkas_relative_term(k.charge, comp.Z, k.beta_gamma);
+    return (k.L0 - shell) * (1.0 + barkas) + k.ls_minus_half_delta;
+}
+
+double StoppingModel::bethe_component(const Component& comp, double energy_MeV_u, double charge,
+                                      const EnergyPoint* at) const {
+    BetheCommon local;
+    const BetheCommon* k = nullptr;
+    if (at && at->unit.energy_MeV_u == energy_MeV_u && at->unit.charge == charge) k = &at->unit;
+    if (at && at->ion.energy_MeV_u == energy_MeV_u && at->ion.charge == charge) k = &at->ion;
+    if (!k) {
+        local = bethe_common(energy_MeV_u, charge);
+        k = &local;
+    }
+    return c::kBetheK_MeV_cm2_mol * charge * charge * comp.Z / comp.molar_mass_g_mol / k->beta2 *
+           component_stopping_number(comp, *k);
+}
+
+double StoppingModel::fitted_component(const Component& comp, double e, const EnergyPoint*) const {
     const double to_mass = c::kStoppingCrossSectionToMass / comp.molar_mass_g_mol;
     const double ea = joins_.proton_fit_end_MeV_u;
     const double w_fit = comp.gas_in_condensed ? 1.0
@@ -157,40 +174,40 @@ double StoppingModel::fitted_component(const Component& comp, double e) const {
     return s * std::exp(comp.join_ratio_ln * smooth_weight(e, ea, comp.bethe_start_MeV_u));
 }
 
-double StoppingModel::proton_component(const Component& comp, double e) const {
+double StoppingModel::proton_component(const Component& comp, double e, const EnergyPoint* at) const {
     const double eb = comp.bethe_start_MeV_u;
     const double e_bethe = eb * joins_.bethe_window;
-    if (e >= e_bethe) return bethe_component(comp, e, 1.0);
-    const double fitted = fitted_component(comp, e);
+    if (e >= e_bethe) return bethe_component(comp, e, 1.0, at);
+    const double fitted = fitted_component(comp, e, at);
     const double w = smooth_weight(e, eb, e_bethe);
     if (w <= 0.0) return fitted;
-    return std::exp((1.0 - w) * std::log(fitted) + w * std::log(bethe_component(comp, e, 1.0)));
+    return std::exp((1.0 - w) * std::log(fitted) + w * std::log(bethe_component(comp, e, 1.0, at)));
 }
 
-double StoppingModel::effective_charge_component(const Component& comp, double e) const {
+double StoppingModel::effective_charge_component(const Component& comp, double e, const EnergyPoint* at) const {
     const int Z1 = particle_.atomic_number;
-    if (Z1 == 1) return proton_component(comp, e);
+    if (Z1 == 1) return proton_component(comp, e, at);
     if (Z1 == 2) {
         // Velocity-proportional at the lowest energies (the helium fit is not meant for them).
         auto helium = [&](double x) {
-            return 4.0 * helium_effective_charge_squared(comp.Z, 1000.0 * x) * proton_component(comp, x);
+            return 4.0 * helium_effective_charge_squared(comp.Z, 1000.0 * x) * proton_component(comp, x, at);
         };
         return power_law_below(e, joins_.helium_velocity_proportional_MeV_u, joins_.helium_low_exponent, helium);
     }
     // ZBL 1985 low-velocity branch below E_min (the reduced velocity at its lower bound).
     auto ion = [&](double x) {
         const double zeta = heavy_ion_effective_charge_fraction(Z1, comp.Z, 1000.0 * x);
-        return proton_component(comp, x) * zeta * zeta * Z1 * Z1;
+        return proton_component(comp, x, at) * zeta * zeta * Z1 * Z1;
     };
     return power_law_below(e, comp.low_branch.energy_min_keV_u / 1000.0, comp.low_branch.exponent, ion);
 }
 
-double StoppingModel::ion_component(const Component& comp, double e) const {
-    if (particle_.atomic_number == 1) return proton_component(comp, e);
+double StoppingModel::ion_component(const Component& comp, double e, const EnergyPoint* at) const {
+    if (particle_.atomic_number == 1) return proton_component(comp, e, at);
     const double w = smooth_weight(e, comp.bethe_start_MeV_u, comp.bethe_start_MeV_u * joins_.bethe_window);
     double s = 0.0;
-    if (w < 1.0) s += (1.0 - w) * effective_charge_component(comp, e);
-    if (w > 0.0) s += w * bethe_component(comp, e, bethe_charge_at(e));
+    if (w < 1.0) s += (1.0 - w) * effective_charge_component(comp, e, at);
+    if (w > 0.0) s += w * bethe_component(comp, e, at ? at->ion.charge : bethe_charge_at(e), at);
     return s;
 }
 
@@ -231,7 +248,13 @@ MassStopping StoppingModel::mass_stopping(double energy_MeV) const {
     const double e = energy_MeV / particle_.mass_u;
     MassStopping s;
     s.nuclear_MeV_cm2_g = nuclear(energy_MeV);
-    for (const auto& comp : components_) s.electronic_MeV_cm2_g += comp.weight_fraction * ion_component(comp, e);
+    // Bethe-Bloch's common parts once per energy, where some component uses Bethe-Bloch.
+    EnergyPoint at;
+    if (e >= lowest_bethe_MeV_u_) {
+        at.unit = bethe_common(e, 1.0);
+        at.ion = particle_.atomic_number == 1 ? at.unit : bethe_common(e, bethe_charge_at(e));
+    }
+    for (const auto& comp : components_) s.electronic_MeV_cm2_g += comp.weight_fraction * ion_component(comp, e, &at);
     return s;
 }
 

@@ -91,19 +91,32 @@ private:
         double join_ratio_ln;        // ln(Bethe-Bloch / fit) at the join
     };
 
-    /// Stopping number L of component `comp` for a projectile of this charge (Bethe with shell, Barkas,
-    /// Lindhard-Sorensen and density-effect terms).
-    double component_stopping_number(const Component& comp, double beta2, double beta_gamma, double gamma,
-                                     double charge, double energy_MeV_u) const;
+    /// The parts of the Bethe-Bloch stopping number that are the same for every component (kinematics,
+    /// ln(2 m c^2 beta^2 gamma^2 W_max) / 2 - ln I - beta^2, density effect, Lindhard-Sorensen term).
+    struct BetheCommon {
+        double energy_MeV_u = -1.0;
+        double charge = 0.0;
+        double beta2 = 0.0, beta_gamma = 0.0, L0 = 0.0, ls_minus_half_delta = 0.0;
+    };
+    /// The common parts at one energy for charge 1 and for the particle's own Bethe charge, computed once
+    /// per energy by mass_stopping and handed to the components.
+    struct EnergyPoint {
+        BetheCommon unit, ion;
+    };
+    BetheCommon bethe_common(double energy_MeV_u, double charge) const;
+    /// Stopping number L of component `comp` (shell correction and Barkas term of that element added).
+    double component_stopping_number(const Component& comp, const BetheCommon& k) const;
     /// The low-energy fits of `comp` for a proton-like particle, before Bethe-Bloch takes over.
-    double fitted_component(const Component& comp, double energy_MeV_u) const;
+    double fitted_component(const Component& comp, double energy_MeV_u, const EnergyPoint* at = nullptr) const;
     /// Electronic mass stopping of a proton-like particle in the pure element of `comp` (MeV cm^2/g).
-    double proton_component(const Component& comp, double energy_MeV_u) const;
+    double proton_component(const Component& comp, double energy_MeV_u, const EnergyPoint* at = nullptr) const;
     /// The same from Bethe-Bloch for the given charge (charge^2 included).
-    double bethe_component(const Component& comp, double energy_MeV_u, double charge) const;
+    double bethe_component(const Component& comp, double energy_MeV_u, double charge,
+                           const EnergyPoint* at = nullptr) const;
     /// Electronic mass stopping of the particle in the pure element of `comp`.
-    double ion_component(const Component& comp, double energy_MeV_u) const;
-    double effective_charge_component(const Component& comp, double energy_MeV_u) const;
+    double ion_component(const Component& comp, double energy_MeV_u, const EnergyPoint* at = nullptr) const;
+    double effective_charge_component(const Component& comp, double energy_MeV_u,
+                                      const EnergyPoint* at = nullptr) const;
     /// Lindhard-Sorensen term from the table (charge 1, or the particle's Bethe charge).
     double lindhard_sorensen(double energy_MeV_u, bool unit_charge) const;
     double bethe_charge_at(double energy_MeV_u) const;
@@ -118,6 +131,7 @@ private:
     // Lindhard-Sorensen terms tabulated over ln(E per u) for cubic interpolation: pairs (charge 1, Bethe
     // charge of the particle) per node.
     double ls_log_e_min_ = 0.0;
+    double lowest_bethe_MeV_u_ = 0.0;  // the lowest energy at which a component uses Bethe-Bloch
     std::vector<double> ls_values_;
 };
 
