@@ -70,12 +70,13 @@ double heavy_ion_effective_charge_fraction(int projectile_Z, int target_Z, doubl
     const double Z1 = projectile_Z;
     const double vF = data::heavy_ion_parameters(target_Z).v_fermi;
     const double lambda_factor = data::heavy_ion_parameters(projectile_Z).lambda_factor;
-    const double z23 = std::pow(Z1, 2.0 / 3.0);
     const double z13 = std::cbrt(Z1);
+    const double z23 = z13 * z13;
     const double v1 = std::sqrt(std::max(energy_keV_u, 0.0) / 25.0);
     const double vr = ion_relative_velocity(v1, vF);
     const double y = std::max({vr / z23, 0.13, 1.0 / z23});
-    const double exponent = 0.803 * std::pow(y, 0.3) - 1.3167 * std::pow(y, 0.6) - 0.38157 * y - 0.008983 * y * y;
+    const double y03 = std::pow(y, 0.3);
+    const double exponent = 0.803 * y03 - 1.3167 * y03 * y03 - 0.38157 * y - 0.008983 * y * y;
     const double q = std::clamp(1.0 - std::exp(exponent), 0.0, 1.0);
 
     const double l0 = (0.8 - q * std::min(1.2, 0.6 + Z1 / 30.0)) / z13;
