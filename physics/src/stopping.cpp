@@ -204,7 +204,7 @@ double StoppingModel::effective_charge_component(const Component& comp, double e
 
 double StoppingModel::ion_component(const Component& comp, double e, const EnergyPoint* at) const {
     if (particle_.atomic_number == 1) return proton_component(comp, e, at);
-    const double w = smooth_weight(e, comp.bethe_start_MeV_u, comp.bethe_start_MeV_u * joins_.bethe_window);
+    const double w = smooth_weight(e, comp.bethe_start_MeV_u, comp.bethe_start_MeV_u * joins_.ion_bethe_window);
     double s = 0.0;
     if (w < 1.0) s += (1.0 - w) * effective_charge_component(comp, e, at);
     if (w > 0.0) s += w * bethe_component(comp, e, at ? at->ion.charge : bethe_charge_at(e), at);

@@ -32,8 +32,11 @@ struct JoinEnergies {
     /// shell correction holds for beta gamma >= 0.13, and for heavy targets only once the projectile is
     /// well faster than the K-shell electrons. It is alone above bethe_window times that energy.
     double proton_bethe_start_MeV_u = 7.9;
-    double bethe_beta_per_Z2_alpha = 0.55;
-    double bethe_window = 1.5;
+    double bethe_beta_per_Z2_alpha = 0.6;
+    double bethe_window = 1.3;
+    /// Ions (Z1 >= 2) go from the effective-charge scaling to their own Bethe-Bloch between the Bethe-Bloch
+    /// start of a target element and this multiple of it.
+    double ion_bethe_window = 3.0;
     double helium_velocity_proportional_MeV_u = 0.01;
     double helium_low_exponent = 0.5;
 };
