@@ -246,6 +246,9 @@ ParseResult parse_arguments(std::span<const std::string_view> args) {
     if (*A < 1) {
         return fail({ExitStatus::kParticleOutOfRange, "-a: the mass number A must be at least 1, got " + std::string(*a_text)});
     }
+    if (*A > std::numeric_limits<int>::max()) {
+        return fail({ExitStatus::kParticleOutOfRange, "-a: the mass number A is too large, got " + std::string(*a_text)});
+    }
     if (*Z == 0) {
         return fail({ExitStatus::kParticleOutOfRange,
                      "-z: Z = 0 is a neutral particle, which has no electronic stopping; give a charge of at least 1"});
@@ -311,6 +314,9 @@ ParseResult parse_arguments(std::span<const std::string_view> args) {
         }
         if (*cA < 1) {
             return fail({ExitStatus::kTargetOutOfRange, "-c " + std::string(text) + ": the mass number A must be at least 1"});
+        }
+        if (*cA > std::numeric_limits<int>::max()) {
+            return fail({ExitStatus::kTargetOutOfRange, "-c " + std::string(text) + ": the mass number A is too large"});
         }
         if (*cZ < data::kMinZ || *cZ > data::kMaxZ) {
             return fail({ExitStatus::kTargetOutOfRange,

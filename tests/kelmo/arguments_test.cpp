@@ -91,6 +91,11 @@ TEST(Arguments, EveryErrorHasItsMessageAndStatus) {
          "-a needs an integer mass number A, got 'abc'"},
         {{"-a", "4.5", "-e", "10", "-z", "2", "-c", "12,6,1", "-d", "2"}, ExitStatus::kMalformedNumber,
          "-a needs an integer mass number A, got '4.5'"},
+        // Beyond 32 bits: never cut down to a small A (4294967297 would become 1).
+        {{"-a", "4294967297", "-e", "10", "-z", "2", "-c", "12,6,1", "-d", "2"}, ExitStatus::kParticleOutOfRange,
+         "-a: the mass number A is too large, got 4294967297"},
+        {{"-a", "4", "-e", "10", "-z", "2", "-c", "4294967308,6,1", "-d", "2"}, ExitStatus::kTargetOutOfRange,
+         "-c 4294967308,6,1: the mass number A is too large"},
         {{"-a", "4", "-e", "10MeV", "-z", "2", "-c", "12,6,1", "-d", "2"}, ExitStatus::kMalformedNumber,
          "-e needs an energy in MeV, got '10MeV'"},
         {{"-a", "4", "-e", "10,5", "-z", "2", "-c", "12,6,1", "-d", "2"}, ExitStatus::kMalformedNumber,
