@@ -24,9 +24,12 @@ for target in "${targets[@]}"; do
   work="$build_dir/fuzz-work/$target"
   rm -rf "$work"
   mkdir -p "$work/corpus" "$work/artifacts"
+  # A target may bring a dictionary of the words its input is made of.
+  dictionary=()
+  if [ -f "fuzz/$target.dict" ]; then dictionary=(-dict="fuzz/$target.dict"); fi
   echo "fuzz: $target for ${seconds} s"
   if "$build_dir/bin/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-       -artifact_prefix="$work/artifacts/" -print_final_stats=1 \
+       -artifact_prefix="$work/artifacts/" -print_final_stats=1 "${dictionary[@]}" \
        "$work/corpus" "fuzz/corpus/$target" >"$work/log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/log")
     echo "fuzz: $target: ${runs:-?} inputs, no finding"
