@@ -21,7 +21,8 @@
 
 namespace {
 
-// A table of a million points takes seconds under the sanitizers; a few hundred show the same physics.
+// A table of a million points takes seconds under the sanitizers; a few hundred show the same physics,
+// so longer tables are shortened to this many points.
 constexpr int kMostPoints = 300;
 
 void CheckTable(const std::vector<kelmo::physics::TablePoint>& table, const kelmo::cli::Request& request,
@@ -78,7 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     kelmo::cli::Request& request = parsed.request;
-    if (request.points > kMostPoints) return 0;
+    const bool shortened = request.points > kMostPoints;
+    if (shortened) request.points = kMostPoints;
     std::vector<kelmo::physics::TablePoint> table;
     try {
         const auto particle = kelmo::physics::make_particle(request.mass_number, request.atomic_number);
@@ -93,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckTable(table, request, input);
 
     // Without -o, run() prints exactly that table to standard output and nothing else.
-    if (!request.output_path) {
+    if (!request.output_path && !shortened) {
         std::ostringstream out, err;
         fuzz::Require(kelmo::cli::run(args, out, err) == 0 && err.str().empty(), "an accepted request runs", input);
         fuzz::Require(out.str() == kelmo::cli::format_table(table), "run() prints the table", input);
