@@ -38,9 +38,11 @@ int main(int argc, char* argv[]) {
 
     // The state the window's handlers share exists before the first window and outlives both.
     calc::ModuleState state;
-    const calc::CalculatorLauncher launcher;  // kelmo beside this executable, else on PATH
 
     QApplication application(argc, argv);
+    // Made after the application object, which is what knows the directory of this executable:
+    // kelmo is looked for there first, then on PATH.
+    const calc::CalculatorLauncher launcher;
     // Closing the main window ends the program even while the About box is still shown.
     QApplication::setQuitOnLastWindowClosed(false);
     try {
