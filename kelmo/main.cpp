@@ -11,7 +11,8 @@
 
 namespace {
 
-// SIGINT / SIGTERM: remove a temporary file being written, then end with the signal as usual.
+// A signal that ends kelmo (SIGINT, SIGTERM, SIGHUP when its terminal goes, SIGQUIT, SIGXFSZ when the
+// file grows past the size limit): remove a temporary file being written, then end with the signal.
 extern "C" void on_signal(int sig) {
     if (const char* temp = kelmo::cli::pending_temporary_file()) ::unlink(temp);
     std::signal(sig, SIG_DFL);
@@ -21,8 +22,10 @@ extern "C" void on_signal(int sig) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::signal(SIGINT, on_signal);
-    std::signal(SIGTERM, on_signal);
+    for (const int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGXFSZ}) {
+        // A signal ignored by whoever started kelmo stays ignored (nohup; SIGXFSZ then gives a write error).
+        if (std::signal(sig, on_signal) == SIG_IGN) std::signal(sig, SIG_IGN);
+    }
     std::ios::sync_with_stdio(false);
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     return kelmo::cli::run(args, std::cout, std::cerr);
