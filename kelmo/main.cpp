@@ -22,7 +22,7 @@ extern "C" void on_signal(int sig) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    for (const int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGXFSZ}) {
+    for (const int sig : kelmo::cli::kEndingSignals) {
         // A signal ignored by whoever started kelmo stays ignored (nohup; SIGXFSZ then gives a write error).
         if (std::signal(sig, on_signal) == SIG_IGN) std::signal(sig, SIG_IGN);
     }

@@ -1,6 +1,8 @@
 #include "kelmo/cli/output.hpp"
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -107,9 +109,15 @@ std::optional<Error> write_file_atomically(const std::string& path, const std::s
     const auto slash = path.find_last_of('/');
     std::string temp = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + "." +
                        path.substr(slash == std::string::npos ? 0 : slash + 1) + ".kelmo-XXXXXX";
+    sigset_t ending, previous;
+    sigemptyset(&ending);
+    for (const int sig : kEndingSignals) sigaddset(&ending, sig);
+    pthread_sigmask(SIG_BLOCK, &ending, &previous);
     const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return output_error(path, std::string("cannot create a temporary file: ") + std::strerror(errno));
-    set_pending(temp);
+    const int create_errno = errno;
+    if (fd >= 0) set_pending(temp);
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    if (fd < 0) return output_error(path, std::string("cannot create a temporary file: ") + std::strerror(create_errno));
     auto fail = [&](int err) {
         ::unlink(temp.c_str());
         clear_pending();

@@ -1,6 +1,7 @@
 // kelmo's result table: formatting and atomic writing.
 #pragma once
 
+#include <csignal>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,5 +27,9 @@ std::optional<Error> write_file_atomically(const std::string& path, const std::s
 
 /// The temporary file being written, if any (for the signal handler of main: it removes it).
 const char* pending_temporary_file();
+
+/// The signals that end kelmo and for which main removes the temporary file. They are held back while
+/// the temporary file is created and recorded, so that none can end kelmo between the two.
+inline constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGXFSZ};
 
 }  // namespace kelmo::cli
