@@ -1,9 +1,11 @@
 // TEMP names where the result file goes. A TEMP that cannot hold it must give a clear status and
-// touch nothing; a TEMP with blanks or characters beyond ASCII must simply work.
+// touch nothing; a TEMP with blanks or characters beyond ASCII must simply work. Each case runs with
+// the scripted kelmo and with the real one.
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,6 +15,26 @@
 
 namespace faults {
 namespace {
+
+struct Calculator {
+    std::string name;
+    std::string programDirectory;
+    bool scripted;
+};
+
+// The status after kelmo could not write the result file: the scripted kelmo's own words, or the real
+// kelmo's "cannot write '<path>': <reason>" with its exit status.
+void ExpectCannotWriteStatus(const std::string& status, const Calculator& kelmo, const std::string& resultFile) {
+    const std::string keep = "; the charts keep the previous result.";
+    if (kelmo.scripted) {
+        EXPECT_EQ(status, "kelmo failed (exit status 4): kelmo: error: cannot write " + resultFile + keep);
+        return;
+    }
+    const std::string start = "kelmo failed (exit status 9): kelmo: error: cannot write '" + resultFile + "': ";
+    EXPECT_EQ(status.rfind(start, 0), 0u) << status;
+    EXPECT_GT(status.size(), start.size() + keep.size()) << "the reason is missing: " << status;
+    EXPECT_EQ(status.substr(status.size() - std::min(status.size(), keep.size())), keep) << status;
+}
 
 struct UnusableTemp {
     std::string what;
@@ -39,29 +61,32 @@ TEST(TempFaults, ATempThatCannotHoldTheResultGivesAClearStatusAndTouchesNothing)
     // Permission bits do not stop root; for root, /proc above stands in for an unwritable folder.
     if (geteuid() != 0) cases.push_back({"a folder without write permission", locked, locked + "/kelmo.out"});
 
-    ScriptedCalculator kelmo;
-    kelmo.Behave(behaviour::kWritesOrComplains);
-    for (const UnusableTemp& c : cases) {
-        const std::set<std::string> rootBefore = Listing(base);
-        FrontEnd frontEnd(c.temp, kelmo.ProgramDirectory());
-        // Twice: a second Run after the failure behaves the same, the program is not stuck.
-        for (int run = 0; run < 2; ++run) {
-            kelmo.ForgetStarts();
-            frontEnd.Run();
-            EXPECT_EQ(kelmo.RecordedOutput(), c.temp + "/kelmo.out") << c.what;
-            EXPECT_EQ(frontEnd.LastStatus(), "kelmo failed (exit status 4): kelmo: error: cannot write " + c.temp +
-                                                 "/kelmo.out; the charts keep the previous result.")
-                << c.what;
-            EXPECT_EQ(frontEnd.window.range.Revision(), 0u) << c.what << ": the empty charts were touched";
-            EXPECT_EQ(frontEnd.window.dedx.Revision(), 0u) << c.what;
-        }
-        const std::string saved = base + "/saved.dat";
-        EXPECT_EQ(frontEnd.Save(saved), "Nothing to save yet: run kelmo first.") << c.what;
-        calc::DeleteResultFile(frontEnd.state);  // what closing the window does
+    ScriptedCalculator scripted;
+    scripted.Behave(behaviour::kWritesOrComplains);
+    const Calculator calculators[] = {{"scripted kelmo", scripted.ProgramDirectory(), true},
+                                      {"real kelmo", KELMO_PROGRAM_DIR, false}};
+    for (const Calculator& kelmo : calculators) {
+        for (const UnusableTemp& c : cases) {
+            const std::string what = kelmo.name + ", TEMP " + c.what;
+            const std::set<std::string> rootBefore = Listing(base);
+            FrontEnd frontEnd(c.temp, kelmo.programDirectory);
+            // Twice: a second Run after the failure behaves the same, the program is not stuck.
+            for (int run = 0; run < 2; ++run) {
+                scripted.ForgetStarts();
+                frontEnd.Run();
+                if (kelmo.scripted) EXPECT_EQ(scripted.RecordedOutput(), c.temp + "/kelmo.out") << what;
+                ExpectCannotWriteStatus(frontEnd.LastStatus(), kelmo, c.temp + "/kelmo.out");
+                EXPECT_EQ(frontEnd.window.range.Revision(), 0u) << what << ": the empty charts were touched";
+                EXPECT_EQ(frontEnd.window.dedx.Revision(), 0u) << what;
+            }
+            const std::string saved = base + "/saved.dat";
+            EXPECT_EQ(frontEnd.Save(saved), "Nothing to save yet: run kelmo first.") << what;
+            calc::DeleteResultFile(frontEnd.state);  // what closing the window does
 
-        EXPECT_FALSE(Exists(c.mustNotExist)) << c.what;
-        EXPECT_EQ(Slurp(plainFile), "the user's own file\n") << c.what;
-        EXPECT_EQ(Listing(base), rootBefore) << c.what << ": something was written beside TEMP";
+            EXPECT_FALSE(Exists(c.mustNotExist)) << what;
+            EXPECT_EQ(Slurp(plainFile), "the user's own file\n") << what;
+            EXPECT_EQ(Listing(base), rootBefore) << what << ": something was written beside TEMP";
+        }
     }
     QFile::setPermissions(QString::fromStdString(locked), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
@@ -73,25 +98,32 @@ TEST(TempFaults, ATempWithBlanksAndCharactersBeyondAsciiWorks) {
         "tab\there",
         "-o kelmo.out -d 1",  // looks like options
     };
-    ScriptedCalculator kelmo;
-    kelmo.Behave(behaviour::WritesResult("1 2 3\n"));
-    for (const std::string& name : names) {
-        QTemporaryDir root;
-        const std::string temp = root.path().toStdString() + "/" + name;
-        ASSERT_TRUE(QDir().mkpath(QString::fromStdString(temp))) << name;
-        FrontEnd frontEnd(temp, kelmo.ProgramDirectory());
-        frontEnd.Run();
-        EXPECT_EQ(kelmo.RecordedOutput(), temp + "/kelmo.out") << "the path reaches kelmo as one argument: " << name;
-        EXPECT_EQ(frontEnd.LastStatus(), FrontEnd::CommandStatus()) << name;
-        EXPECT_EQ(frontEnd.window.range.Count(), 1u) << name;
-        EXPECT_EQ(Listing(temp), std::set<std::string>{"kelmo.out"}) << name;
+    ScriptedCalculator scripted;
+    scripted.Behave(behaviour::WritesResult("1 2 3\n"));
+    const Calculator calculators[] = {{"scripted kelmo", scripted.ProgramDirectory(), true},
+                                      {"real kelmo", KELMO_PROGRAM_DIR, false}};
+    for (const Calculator& kelmo : calculators) {
+        for (const std::string& name : names) {
+            const std::string what = kelmo.name + ", TEMP " + name;
+            QTemporaryDir root;
+            const std::string temp = root.path().toStdString() + "/" + name;
+            ASSERT_TRUE(QDir().mkpath(QString::fromStdString(temp))) << what;
+            FrontEnd frontEnd(temp, kelmo.programDirectory);
+            frontEnd.Run();
+            if (kelmo.scripted) {
+                EXPECT_EQ(scripted.RecordedOutput(), temp + "/kelmo.out") << "the path reaches kelmo whole: " << what;
+            }
+            EXPECT_EQ(frontEnd.LastStatus(), FrontEnd::CommandStatus()) << what;
+            EXPECT_EQ(frontEnd.window.range.Count(), kelmo.scripted ? 1u : 200u) << what;
+            EXPECT_EQ(Listing(temp), std::set<std::string>{"kelmo.out"}) << what;
 
-        const std::string saved = root.path().toStdString() + "/\xce\xa9mega saved copy.dat";
-        EXPECT_EQ(frontEnd.Save(saved), std::nullopt) << name;
-        EXPECT_EQ(Slurp(saved), "1 2 3\n") << name;
+            const std::string saved = root.path().toStdString() + "/\xce\xa9mega saved copy.dat";
+            EXPECT_EQ(frontEnd.Save(saved), std::nullopt) << what;
+            EXPECT_EQ(Slurp(saved), Slurp(temp + "/kelmo.out")) << what;
 
-        calc::DeleteResultFile(frontEnd.state);
-        EXPECT_EQ(Listing(temp), std::set<std::string>{}) << "closing removes the result file: " << name;
+            calc::DeleteResultFile(frontEnd.state);
+            EXPECT_EQ(Listing(temp), std::set<std::string>{}) << "closing removes the result file: " << what;
+        }
     }
 }
 
