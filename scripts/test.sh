@@ -28,6 +28,8 @@ cmake -S . -B "$asan_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELMO_SAN
 cmake --build "$asan_dir"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# Leaks inside system libraries that are not ours; each one is explained in the file.
+export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan-suppressions.txt:print_suppressions=0
 # LeakSanitizer stops the world through ptrace, which some containers and debuggers refuse; there it
 # reports a fatal error at the end of every program. Then leaks go unchecked, and this says so.
 if "$asan_dir"/tests/calc/calc_tests --gtest_filter=- 2>&1 | grep -q 'LeakSanitizer has encountered a fatal error'; then
@@ -36,7 +38,7 @@ if "$asan_dir"/tests/calc/calc_tests --gtest_filter=- 2>&1 | grep -q 'LeakSaniti
 fi
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$asan_dir" --output-on-failure -j2 --timeout 600
 pass_time "the sanitizer build and tests"
-unset ASAN_OPTIONS UBSAN_OPTIONS
+unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 
 # 3. Bounded fuzzing.
 bash scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
