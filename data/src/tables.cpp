@@ -26,6 +26,21 @@ constexpr DensityEffectRow kDensityEffect[] = {
 constexpr ConstantRow kConstants[] = {
 #include "constants.inc"
 };
+constexpr ReducedStoppingNode kMoliere[] = {
+#include "moliere_nuclear_stopping.inc"
+};
+
+// The interpolation in the physics library relies on equal steps in log10_eps.
+constexpr bool equally_spaced(const ReducedStoppingNode (&nodes)[std::size(kMoliere)]) {
+    const double step = nodes[1].log10_eps - nodes[0].log10_eps;
+    for (std::size_t i = 1; i < std::size(kMoliere); ++i) {
+        const double d = nodes[i].log10_eps - nodes[i - 1].log10_eps - step;
+        if (d > 1e-9 || d < -1e-9 || !(nodes[i].s_n > 0.0)) return false;
+    }
+    return step > 0.0;
+}
+static_assert(std::size(kMoliere) >= 4 && equally_spaced(kMoliere),
+              "moliere_nuclear_stopping.csv: positive s_n on equal, increasing steps of log10_eps");
 
 // Tables with one row per element must hold row Z at position Z - 1.
 template <typename Row, std::size_t N>
@@ -87,6 +102,8 @@ std::optional<DensityEffectRow> density_effect_row(int Z) {
     if (i < 0) return std::nullopt;
     return kDensityEffect[i];
 }
+
+std::span<const ReducedStoppingNode> moliere_nuclear_stopping() { return kMoliere; }
 
 double constant(std::string_view name) {
     for (const auto& row : kConstants) {

@@ -236,10 +236,14 @@ double StoppingModel::bethe(double energy_MeV, bool unit_charge) const {
 double StoppingModel::nuclear(double energy_MeV) const {
     double sum = 0.0;
     for (const auto& comp : components_) {
-        sum += comp.weight_fraction *
-               nuclear_stopping_eV_1e15(particle_.atomic_number, particle_.mass_u, comp.Z, comp.molar_mass_g_mol,
-                                        1000.0 * energy_MeV) *
-               c::kStoppingCrossSectionToMass / comp.molar_mass_g_mol;
+        // Hydrogen ions are bare nuclei: the Moliere potential screened by the target atom alone; heavier ions
+        // carry electrons of their own and take the universal potential.
+        const double cross_section =
+            particle_.atomic_number == 1
+                ? hydrogen_nuclear_stopping_eV_1e15(particle_.mass_u, comp.Z, comp.molar_mass_g_mol, 1000.0 * energy_MeV)
+                : nuclear_stopping_eV_1e15(particle_.atomic_number, particle_.mass_u, comp.Z, comp.molar_mass_g_mol,
+                                           1000.0 * energy_MeV);
+        sum += comp.weight_fraction * cross_section * c::kStoppingCrossSectionToMass / comp.molar_mass_g_mol;
     }
     return sum;
 }

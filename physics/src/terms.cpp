@@ -133,6 +133,47 @@ double nuclear_stopping_eV_1e15(int projectile_Z, double projectile_mass_u, int 
     return 8.462 * Z1 * Z2 * M1 * reduced_nuclear_stopping(eps) / ((M1 + M2) * zpowers);
 }
 
+double moliere_reduced_nuclear_stopping(double eps) {
+    if (!(eps > 0.0)) return 0.0;
+    const auto nodes = data::moliere_nuclear_stopping();
+    const int n = static_cast<int>(nodes.size());
+    const double first = nodes.front().log10_eps;
+    const double step = nodes[1].log10_eps - first;
+    const double x = (std::log10(eps) - first) / step;
+    auto ln_s = [&](int k) { return std::log(nodes[static_cast<std::size_t>(k)].s_n); };
+    if (x <= 0.0) {
+        // Below the table: the power law of the first two nodes (s_n ~ eps^0.3 there, and falling in slope so
+        // slowly that the difference is far below the nuclear stopping's own uncertainty).
+        return nodes.front().s_n * std::exp((ln_s(1) - ln_s(0)) * x);
+    }
+    if (x >= n - 1) {
+        // Above the table the screening no longer matters: s_n = (ln eps + c) / (2 eps), c from the last node.
+        const double last_eps = std::pow(10.0, nodes.back().log10_eps);
+        const double c = 2.0 * last_eps * nodes.back().s_n - std::log(last_eps);
+        return (std::log(eps) + c) / (2.0 * eps);
+    }
+    const int i = static_cast<int>(std::floor(x));
+    const double t = x - i;
+    if (i == 0 || i >= n - 2) return std::exp(ln_s(i) + t * (ln_s(i + 1) - ln_s(i)));  // the end intervals: linear
+    // Cubic (Catmull-Rom) interpolation of ln s_n on nodes i-1 .. i+2, continuous with its slope.
+    const double y0 = ln_s(i - 1), y1 = ln_s(i), y2 = ln_s(i + 1), y3 = ln_s(i + 2);
+    return std::exp(y1 + 0.5 * t * (y2 - y0 + t * (2 * y0 - 5 * y1 + 4 * y2 - y3 + t * (3 * (y1 - y2) + y3 - y0))));
+}
+
+double hydrogen_nuclear_stopping_eV_1e15(double projectile_mass_u, int target_Z, double target_mass_u,
+                                         double energy_keV) {
+    const double Z2 = target_Z;
+    const double M1 = projectile_mass_u;
+    const double M2 = target_mass_u;
+    const double e2_keV_cm = c::kFineStructure * c::kHbarC_MeV_fm * 1e-10;  // e^2 = alpha hbar c, 1 MeV fm = 1e-10 keV cm
+    const double bohr_radius_cm = c::kHbarC_MeV_fm / (c::kFineStructure * c::kElectronMass_MeV) * 1e-13;
+    const double a_cm = 0.8853 * bohr_radius_cm / std::cbrt(Z2);
+    const double eps = a_cm * M2 * energy_keV / (Z2 * e2_keV_cm * (M1 + M2));
+    // S_n = 4 pi a Z1 Z2 e^2 M1 / (M1 + M2) s_n(eps), in units of 1e-15 eV cm^2 (Z1 = 1).
+    const double e2_eV_cm = e2_keV_cm * 1e3;
+    return 4.0 * c::kPi * a_cm * Z2 * e2_eV_cm * M1 / (M1 + M2) * moliere_reduced_nuclear_stopping(eps) * 1e15;
+}
+
 // ---- Bethe-Bloch and its corrections ---------------------------------------------------------------------
 
 double max_energy_transfer_MeV(double beta_gamma, double gamma, double projectile_mass_u) {

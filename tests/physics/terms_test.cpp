@@ -84,6 +84,24 @@ TEST(NuclearStopping, CheckValues) {
     EXPECT_LT(rel(kp::reduced_nuclear_stopping(30.0), kp::reduced_nuclear_stopping(30.0001)), 1.2e-2);
 }
 
+// The Moliere reduced nuclear stopping: no step where the table hands over to its extrapolations, and at high
+// reduced energy the unscreened form ln(eps) / (2 eps) plus a constant that screening no longer changes.
+TEST(MoliereNuclearStopping, TableEndsAndHighEnergyLimit) {
+    const auto nodes = kelmo::data::moliere_nuclear_stopping();
+    for (const double log10_eps : {nodes.front().log10_eps, nodes.back().log10_eps}) {
+        const double eps = std::pow(10.0, log10_eps);
+        EXPECT_LT(rel(kp::moliere_reduced_nuclear_stopping(eps * (1.0 - 1e-9)),
+                      kp::moliere_reduced_nuclear_stopping(eps * (1.0 + 1e-9))), 1e-6)
+            << "at eps = " << eps;
+    }
+    // Between the nodes the interpolation follows the table (a node itself is reproduced).
+    const auto& mid = nodes[nodes.size() / 2];
+    EXPECT_LT(rel(kp::moliere_reduced_nuclear_stopping(std::pow(10.0, mid.log10_eps)), mid.s_n), 1e-9);
+    // 2 eps s_n - ln eps tends to a constant: at 1e4 and 1e6 it agrees within 0.05.
+    auto c = [](double eps) { return 2.0 * eps * kp::moliere_reduced_nuclear_stopping(eps) - std::log(eps); };
+    EXPECT_NEAR(c(1e4), c(1e6), 0.05);
+}
+
 // Sternheimer density effect: the check values of the data README, and the general rule's continuity.
 TEST(DensityEffect, CheckValues) {
     struct Row {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string_view>
 
@@ -69,6 +70,13 @@ struct ConstantRow {
     std::string_view note;
 };
 
+/// One node of moliere_nuclear_stopping.csv: the reduced nuclear stopping s_n of the Moliere potential at
+/// reduced energy eps = 10^log10_eps (computed by data/tools/moliere_nuclear_stopping.cpp).
+struct ReducedStoppingNode {
+    double log10_eps;
+    double s_n;
+};
+
 /// Rows for element Z; throw std::out_of_range when Z is outside 1..92.
 const Element& element(int Z);
 const ProtonFitZbl85& proton_fit_zbl85(int Z);
@@ -77,6 +85,9 @@ const HeavyIonParameters& heavy_ion_parameters(int Z);
 /// The density-effect row of element Z, or nothing for the two elements the 1984 table lacks (At, Fr).
 /// Throws std::out_of_range when Z is outside 1..92.
 std::optional<DensityEffectRow> density_effect_row(int Z);
+
+/// The nodes of moliere_nuclear_stopping.csv, equally spaced in log10_eps and in increasing order.
+std::span<const ReducedStoppingNode> moliere_nuclear_stopping();
 
 /// The value of constant `name` in constants.csv; throws std::out_of_range for an unknown name.
 double constant(std::string_view name);

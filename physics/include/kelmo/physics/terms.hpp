@@ -48,6 +48,18 @@ double reduced_nuclear_stopping(double reduced_energy);
 double nuclear_stopping_eV_1e15(int projectile_Z, double projectile_mass_u, int target_Z, double target_mass_u,
                                 double energy_keV);
 
+/// Reduced nuclear stopping s_n(eps) of the Moliere potential (the table computed by
+/// data/tools/moliere_nuclear_stopping.cpp, interpolated cubically in log-log; a power law below its first
+/// node, the unscreened form (ln eps + c) / (2 eps) above its last).
+double moliere_reduced_nuclear_stopping(double reduced_energy);
+
+/// Nuclear stopping cross section of a hydrogen ion (p, d, t: a bare nucleus) from the Moliere potential with
+/// the Thomas-Fermi screening length of the target atom alone, a = 0.8853 a0 Z2^(-1/3); E the laboratory
+/// kinetic energy in keV, masses in u. This is the model of the NIST PSTAR tables (classical scattering in
+/// the Moliere potential, as described with ICRU Report 49).
+double hydrogen_nuclear_stopping_eV_1e15(double projectile_mass_u, int target_Z, double target_mass_u,
+                                         double energy_keV);
+
 // ---- Bethe-Bloch and its corrections ---------------------------------------------------------------------
 
 /// Largest energy transfer to a free electron, in MeV.
