@@ -41,9 +41,16 @@ StoppingModel::StoppingModel(const Particle& particle, const Target& target, dou
     const double plasma = plasma_energy_eV(target_);
     const bool single = is_single_element(target_);
     const bool gas = is_gas(target_);
-    density_ = single ? element_density_effect(target_.components.front().atomic_number, target_.density_g_cm3,
-                                               I_eV_, plasma)
-                      : sternheimer_peierls(I_eV_, plasma, gas);
+    // Elements and liquid water have their own rows in the 1984 table of Sternheimer, Berger and Seltzer; other
+    // mixtures take the general rule of Sternheimer and Peierls.
+    if (single) {
+        density_ = element_density_effect(target_.components.front().atomic_number, target_.density_g_cm3, I_eV_,
+                                          plasma);
+    } else if (is_liquid_water(target_)) {
+        density_ = liquid_water_density_effect(target_.density_g_cm3, I_eV_);
+    } else {
+        density_ = sternheimer_peierls(I_eV_, plasma, gas);
+    }
 
     double lowest_bethe = kMaxEnergy_MeV_u;
     for (const auto& tc : target_.components) {

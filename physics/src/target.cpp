@@ -47,6 +47,25 @@ Target make_target(std::span<const ComponentSpec> components, double density_g_c
 
 bool is_gas(const Target& target) { return target.density_g_cm3 < kGasDensityLimit_g_cm3; }
 
+bool is_liquid_water(const Target& target) {
+    if (target.density_g_cm3 < 0.5 || target.density_g_cm3 > 2.0) return false;
+    double hydrogen_mol = 0.0, hydrogen_w = 0.0, oxygen_mol = 0.0, oxygen_w = 0.0;
+    for (const auto& c : target.components) {
+        if (c.atomic_number == 1) {
+            hydrogen_w += c.weight_fraction;
+            hydrogen_mol += c.weight_fraction / c.molar_mass_g_mol;
+        } else if (c.atomic_number == 8) {
+            oxygen_w += c.weight_fraction;
+            oxygen_mol += c.weight_fraction / c.molar_mass_g_mol;
+        } else {
+            return false;
+        }
+    }
+    if (hydrogen_w <= 0.0 || oxygen_w <= 0.0) return false;
+    // Two hydrogen atoms per oxygen atom, whatever the isotopes.
+    return std::abs(hydrogen_mol / oxygen_mol / 2.0 - 1.0) < 0.01;
+}
+
 bool is_single_element(const Target& target) {
     for (const auto& c : target.components) {
         if (c.atomic_number != target.components.front().atomic_number) return false;

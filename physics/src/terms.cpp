@@ -365,6 +365,17 @@ DensityEffectParameters element_density_effect(int atomic_number, double density
     return DensityEffectParameters{row->minus_C - shift, row->x0 - dx, row->x1 - dx, row->a, row->m, row->delta0};
 }
 
+DensityEffectParameters liquid_water_density_effect(double density_g_cm3, double I_eV) {
+    // Sternheimer, Berger, Seltzer, At. Data Nucl. Data Tables 30 (1984) 261, liquid water: density 1.0 g/cm3,
+    // hbar omega_p 21.469 eV, I 75.0 eV, Cbar 3.5017, x0 0.2400, x1 2.8004, a 0.09116, m 3.4773, delta0 0.
+    constexpr double kRowDensity_g_cm3 = 1.0;
+    constexpr double kRowI_eV = 75.0;
+    const double shift = std::log(density_g_cm3 / kRowDensity_g_cm3);
+    const double dx = shift / (2.0 * std::log(10.0));
+    return DensityEffectParameters{3.5017 - shift + 2.0 * std::log(I_eV / kRowI_eV), 0.2400 - dx, 2.8004 - dx,
+                                   0.09116, 3.4773, 0.0};
+}
+
 double pierce_blann_charge(int projectile_Z, double beta) {
     const double Z1 = projectile_Z;
     return Z1 * (1.0 - std::exp(-0.95 * c::kInverseFineStructure * beta / std::pow(Z1, 2.0 / 3.0)));

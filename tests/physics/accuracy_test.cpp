@@ -30,8 +30,6 @@ constexpr Known kKnownDeviations[] = {
     // sum of elemental fits does not describe.
     {"pstar_water", 'S', 1, 0.055}, {"pstar_water", 'R', 1, 0.065},
     {"pstar_polyethylene", 'S', 0, 0.16}, {"pstar_polyethylene", 'S', 1, 0.06}, {"pstar_polyethylene", 'R', 1, 0.12},
-    // Density effect of a compound from the Sternheimer-Peierls rule, above 3 GeV.
-    {"pstar_water", 'S', 3, 0.0145},
     // Alphas below 1 MeV/u: the helium effective charge times the proton stopping, and the ranges that
     // follow from it.
     {"astar_water", 'S', 0, 0.13}, {"astar_water", 'R', 1, 0.065},

@@ -147,6 +147,29 @@ TEST(StoppingModel, MeanExcitationEnergies) {
                 1e-9);
 }
 
+// Water is recognised by its atoms, not by how the user writes it down, and only in a condensed phase.
+TEST(Target, LiquidWaterIsRecognised) {
+    struct Case {
+        std::vector<kp::ComponentSpec> components;
+        double density_g_cm3;
+        bool water;
+    };
+    const Case cases[] = {
+        {kWater, 1.0, true},
+        {{{16, 8, 0.5}, {1, 1, 0.111894}, {16, 8, 0.388106}}, 1.0, true},  // oxygen split in two
+        {{{16, 8, 8.0}, {1, 1, 1.0}}, 0.917, true},                         // 1 : 8 by weight, ice
+        {{{2, 1, 0.2011}, {16, 8, 0.7989}}, 1.107, true},                   // heavy water
+        {kWater, 1e-3, false},                                              // vapour
+        {{{1, 1, 0.0593}, {16, 8, 0.9407}}, 1.45, false},                   // hydrogen peroxide
+        {{{1, 1, 0.143711}, {12, 6, 0.856289}}, 0.94, false},               // polyethylene
+        {{{1, 1, 0.111}, {16, 8, 0.888}, {12, 6, 0.001}}, 1.0, false},      // a trace of another element
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(kp::is_liquid_water(kp::make_target(c.components, c.density_g_cm3)), c.water)
+            << c.components.size() << " components, " << c.density_g_cm3 << " g/cm3";
+    }
+}
+
 TEST(Particle, MassesAndLimits) {
     EXPECT_DOUBLE_EQ(kp::make_particle(1, 1).mass_u, 1.007276466621);
     EXPECT_DOUBLE_EQ(kp::make_particle(2, 1).mass_u, 2.013553212745);

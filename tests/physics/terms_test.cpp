@@ -131,6 +131,21 @@ TEST(DensityEffect, SternheimerPeierlsIsContinuousAndZeroBelowX0) {
     EXPECT_NEAR(kp::sternheimer_peierls(75.0, 21.469, false).minus_C, 3.5017, 1e-3);
 }
 
+// Liquid water's own row: delta starts from 0 at x0 (the row's delta0 is 0, so a wrong x0, x1, a, m or Cbar
+// shows as a step), and at high energy delta/2 + ln I depends on the plasma energy only, whatever I.
+TEST(DensityEffect, LiquidWaterRow) {
+    const auto p = kp::liquid_water_density_effect(1.0, 75.0);
+    EXPECT_NEAR(p.minus_C, 3.5017, 1e-12);
+    EXPECT_NEAR(kp::density_effect(p, p.x0 + 1e-9), 0.0, 2e-3);
+    const auto q = kp::liquid_water_density_effect(1.0, 75.3);
+    EXPECT_NEAR(0.5 * kp::density_effect(q, 4.0) + std::log(75.3), 0.5 * kp::density_effect(p, 4.0) + std::log(75.0),
+                1e-12);
+    // Ice (0.917 g/cm3): the density shift of the other rows.
+    const auto ice = kp::liquid_water_density_effect(0.917, 75.0);
+    EXPECT_NEAR(ice.minus_C, 3.5017 - std::log(0.917), 1e-12);
+    EXPECT_NEAR(ice.x1, 2.8004 - std::log(0.917) / (2 * std::log(10.0)), 1e-12);
+}
+
 TEST(DensityEffect, DensityShiftOfATabulatedElement) {
     // Aluminium at twice its density: Cbar lower by ln 2, x0 and x1 lower by ln 2 / (2 ln 10).
     const auto t = *kelmo::data::density_effect_row(13);

@@ -40,6 +40,10 @@ Target make_target(std::span<const ComponentSpec> components, double density_g_c
 /// mean excitation energies in the Bragg rule and the Sternheimer-Peierls density-effect rule.
 bool is_gas(const Target& target);
 
+/// True for condensed water: hydrogen and oxygen only (natural elements or any isotopes), two hydrogen atoms per
+/// oxygen atom within 1 %, at the density of a liquid or solid (0.5-2 g/cm3).
+bool is_liquid_water(const Target& target);
+
 /// True when all components are the same element (isotopes of one element count as one element).
 bool is_single_element(const Target& target);
 

@@ -102,6 +102,11 @@ DensityEffectParameters sternheimer_peierls(double I_eV, double plasma_energy_eV
 DensityEffectParameters element_density_effect(int atomic_number, double density_g_cm3, double I_eV,
                                                double plasma_energy_eV);
 
+/// Density-effect parameters of liquid water: the row of Sternheimer, Berger, Seltzer (1984) for water at
+/// 1.0 g/cm3 and I = 75 eV, moved to the given density and to the target's I (Cbar + 2 ln(I / 75 eV), which
+/// keeps the high-energy limit, where only the plasma energy counts).
+DensityEffectParameters liquid_water_density_effect(double density_g_cm3, double I_eV);
+
 // ---- Effective charge at high energy ----------------------------------------------------------------------
 
 /// Mean charge of a fast ion (Pierce and Blann, Phys. Rev. 173 (1968) 390), in units of e:
