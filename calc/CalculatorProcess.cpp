@@ -45,7 +45,7 @@ std::vector<std::string> CalculatorArguments(std::string_view commandLine, std::
     return words;
 }
 
-CalculatorLauncher::CalculatorLauncher() : programDirectory_(ApplicationDirectory()) {}
+CalculatorLauncher::CalculatorLauncher() = default;
 
 CalculatorLauncher::CalculatorLauncher(std::string programDirectory)
     : programDirectory_(std::move(programDirectory)) {}
@@ -54,8 +54,11 @@ std::string CalculatorLauncher::FindProgram(std::string_view name) const {
     const QString program = QString::fromStdString(std::string(name));
     if (program.isEmpty()) return {};
     if (program.contains('/')) return std::string(name);
-    if (!programDirectory_.empty()) {
-        const QFileInfo beside(QDir(QString::fromStdString(programDirectory_)).filePath(program));
+    // The executable's directory is asked for at the search, not at construction: only an existing
+    // application object knows it, and a launcher may be made before one.
+    const std::string directory = programDirectory_ ? *programDirectory_ : ApplicationDirectory();
+    if (!directory.empty()) {
+        const QFileInfo beside(QDir(QString::fromStdString(directory)).filePath(program));
         if (beside.isFile() && beside.isExecutable()) return beside.absoluteFilePath().toStdString();
     }
     return QStandardPaths::findExecutable(program).toStdString();

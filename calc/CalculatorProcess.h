@@ -1,6 +1,7 @@
 #pragma once
 // Starting the calculator and waiting for its end.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,7 +38,7 @@ public:
     CalculatorOutcome Run(std::string_view commandLine, std::string_view resultFile) const;
 
 private:
-    std::string programDirectory_;
+    std::optional<std::string> programDirectory_;  // unset: the directory of the running executable
 };
 
 }  // namespace calc

@@ -1,5 +1,6 @@
 #include "calc/CalculatorRun.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -207,6 +208,17 @@ TEST(CalculatorLauncher, LooksBesideTheProgramBeforePath) {
     QTemporaryDir empty;
     EXPECT_EQ(calc::CalculatorLauncher(empty.path().toStdString()).FindProgram("kelmo"),
               onPath.ProgramDirectory() + "/kelmo");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CalculatorLauncher, ByDefaultLooksBesideTheRunningExecutable) {
+    QTemporaryDir emptyPath;
+    EnvironmentGuard path("PATH", emptyPath.path().toStdString());
+    const std::string self = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
+    EXPECT_EQ(calc::CalculatorLauncher().FindProgram(self), QCoreApplication::applicationFilePath().toStdString());
 }
 
 }  // namespace
