@@ -26,7 +26,9 @@ pass_time "the normal build and tests"
 asan_dir=${ASAN_BUILD_DIR:-build-asan}
 cmake -S . -B "$asan_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELMO_SANITIZE=ON -DKELMO_BUILD_BENCHMARKS=OFF
 cmake --build "$asan_dir"
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1:strict_string_checks=1
+# (Not strict_string_checks: it flags strndup() calls on unterminated buffers, which are legal and which
+# libxkbcommon-x11 makes when gui-kelmo starts on a real X server.)
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # Leaks inside system libraries that are not ours; each one is explained in the file.
 export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan-suppressions.txt:print_suppressions=0
