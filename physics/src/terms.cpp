@@ -40,9 +40,10 @@ double proton_stopping_zbl85_eV_1e15(int target_Z, double energy_keV_u) {
         const double s_high = (f.a5 / std::pow(E, f.a6)) * std::log(f.a7 / E + f.a8 * E);
         return s_low * s_high / (s_low + s_high);
     };
-    // Below 25 keV/u stopping proportional to E^0.45, anchored to the fit at 25 keV/u; the change of slope is
-    // spread over 25-50 keV/u so that it has no corner.
-    return power_law_below(energy_keV_u, kLowLimit_keV_u, kLowExponent, fit);
+    // Below 25 keV/u stopping tends to E^0.45; the fit's own slope at 25 keV/u is far lower for some
+    // elements (0.24 for oxygen), and the turn between the two is spread over 12.5-25 keV/u without a
+    // corner and without a shoulder in the curve.
+    return power_law_below_matching_slope(energy_keV_u, kLowLimit_keV_u, kLowExponent, fit);
 }
 
 // ---- Effective charge at low energy ----------------------------------------------------------------------

@@ -32,7 +32,7 @@ constexpr Known kKnownDeviations[] = {
     {"pstar_polyethylene", 'S', 0, 0.16}, {"pstar_polyethylene", 'S', 1, 0.06}, {"pstar_polyethylene", 'R', 1, 0.12},
     // Alphas below 1 MeV/u: the helium effective charge times the proton stopping, and the ranges that
     // follow from it.
-    {"astar_water", 'S', 0, 0.13}, {"astar_water", 'R', 1, 0.065},
+    {"astar_water", 'S', 0, 0.14}, {"astar_water", 'R', 1, 0.075},
     {"astar_air", 'S', 0, 0.175}, {"astar_air", 'S', 1, 0.065}, {"astar_air", 'R', 1, 0.12},
     {"astar_aluminium", 'S', 0, 0.25}, {"astar_aluminium", 'S', 1, 0.065},
     {"astar_copper", 'S', 1, 0.075},

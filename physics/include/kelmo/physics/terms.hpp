@@ -142,4 +142,21 @@ double power_law_below(double e, double e_anchor, double exponent, F&& f) {
     return smooth_join(e, e_anchor, 2.0 * e_anchor, power, f);
 }
 
+/// Stopping proportional to e^exponent well below e_anchor, equal to f from e_anchor up. Between
+/// e_anchor / 2 and e_anchor the logarithmic slope turns smoothly from exponent into f's own slope at the
+/// anchor, and the curve is the integral of that slope: value and slope are continuous at the anchor, so
+/// the curve has neither a corner nor the dip in slope that a blend of the two values makes above it.
+template <typename F>
+double power_law_below_matching_slope(double e, double e_anchor, double exponent, F&& f) {
+    if (e >= e_anchor) return f(e);
+    constexpr double kStep = 1e-3;
+    const double ln_anchor_value = std::log(f(e_anchor));
+    const double anchor_slope = (std::log(f(e_anchor * (1.0 + kStep))) - ln_anchor_value) / std::log1p(kStep);
+    const double window = std::log(2.0);
+    const double x = std::log(e / e_anchor);                        // <= 0
+    const double t = std::max(0.0, 1.0 + x / window);               // 1 at the anchor, 0 from the window's foot
+    const double slope_integral = t * t * t - 0.5 * t * t * t * t;  // integral of 3t^2 - 2t^3
+    return std::exp(ln_anchor_value + exponent * x + (anchor_slope - exponent) * window * (slope_integral - 0.5));
+}
+
 }  // namespace kelmo::physics
