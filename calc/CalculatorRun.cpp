@@ -110,6 +110,9 @@ void RunCheckedRequest(ModuleState& state, RunWindow& window, const CalculatorLa
         window.SetStatusText("The result file " + resultFile + " could not be read.");
     } else if (read.linesSkipped > 0) {
         window.SetStatusText(SkippedLinesMessage(read.linesSkipped));
+    } else if (read.pointsAdded == 0) {
+        // kelmo said it succeeded but gave nothing to draw: say so rather than show empty charts silently.
+        window.SetStatusText("kelmo's result file holds no points.");
     }
 }
 

@@ -153,6 +153,15 @@ TEST_F(CalculatorRun, NoCalculatorToStart) {
     EXPECT_FALSE(state_.ValidRequest);
 }
 
+TEST_F(CalculatorRun, AnEmptyResultIsReportedNotShownAsSuccess) {
+    fake_.Behave(FakeBehaviour::WriteResult, "1 2 3\n");
+    Run();
+    fake_.Behave(FakeBehaviour::WriteResult, "\n\n");
+    Run();
+    EXPECT_TRUE(window_.range.Empty()) << "the charts show what the new result file holds";
+    EXPECT_EQ(window_.statusTexts.back(), "kelmo's result file holds no points.");
+}
+
 TEST_F(CalculatorRun, MalformedLinesAreCountedInTheStatusBar) {
     fake_.Behave(FakeBehaviour::WriteResult, "1 2 3\n4 5\n\nbad\n6 7 8\n");
     Run();
