@@ -170,46 +170,46 @@ ParseResult parse_arguments(std::span<const std::string_view> args) {
             return fail(usage("unexpected argument " + quoted(arg) + " (every value follows its option, as in -a 4)"));
         }
         // A value option: "-a 4", "-a4", "--points 200", "--points=200".
-        const OptionSpec* spec = nullptr;
+        const OptionSpec* option = nullptr;
         std::optional<std::string_view> attached;
         if (arg.size() >= 2 && arg[1] != '-') {
-            spec = find_value_option(arg[1]);
-            if (spec && arg.size() > 2) attached = arg.substr(2);
+            option = find_value_option(arg[1]);
+            if (option && arg.size() > 2) attached = arg.substr(2);
         } else {
             for (const auto& o : kValueOptions) {
                 if (o.long_name.empty()) continue;
-                if (arg == o.long_name) spec = &o;
+                if (arg == o.long_name) option = &o;
                 if (arg.size() > o.long_name.size() && arg.substr(0, o.long_name.size()) == o.long_name &&
                     arg[o.long_name.size()] == '=') {
-                    spec = &o;
+                    option = &o;
                     attached = arg.substr(o.long_name.size() + 1);
                 }
             }
         }
-        if (!spec) {
+        if (!option) {
             const std::string guess = nearest_option(arg);
             return fail(usage("unknown option " + quoted(arg) +
                               (guess.empty() ? std::string(" (options are -a -e -z -c -d -o -n --help --version)")
                                              : "; did you mean " + quoted(guess) + "?")));
         }
-        const std::string name = spec->long_name.empty() || arg.substr(0, 2) != "--"
-                                     ? std::string("-") + spec->letter
-                                     : std::string(spec->long_name);
+        const std::string name = option->long_name.empty() || arg.substr(0, 2) != "--"
+                                     ? std::string("-") + option->letter
+                                     : std::string(option->long_name);
         std::string_view value;
         if (attached) {
             value = *attached;
         } else {
             if (i + 1 >= args.size()) {
-                return fail(usage("option " + name + " needs a value: " + std::string(spec->what)));
+                return fail(usage("option " + name + " needs a value: " + std::string(option->what)));
             }
             if (looks_like_option(args[i + 1])) {
-                return fail(usage("option " + name + " needs a value (" + std::string(spec->what) +
-                                  ") but is followed by " + quoted(args[i + 1]) + (spec->letter == 'z' || spec->letter == 'a' || spec->letter == 'e' || spec->letter == 'd' ? " (is the field empty?)" : "")));
+                return fail(usage("option " + name + " needs a value (" + std::string(option->what) +
+                                  ") but is followed by " + quoted(args[i + 1]) + (option->letter == 'z' || option->letter == 'a' || option->letter == 'e' || option->letter == 'd' ? " (is the field empty?)" : "")));
             }
             value = args[++i];
         }
         std::optional<std::string_view>* slot = nullptr;
-        switch (spec->letter) {
+        switch (option->letter) {
             case 'a': slot = &a_text; break;
             case 'e': slot = &e_text; break;
             case 'z': slot = &z_text; break;

@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 
 #include "EnvironmentGuard.h"
+#include "FileText.h"
 #include "FakeCalculator.h"
 #include "calc/CalculatorProcess.h"
 #include "calc/ModuleState.h"
@@ -20,13 +21,6 @@ using calc_test::EnvironmentGuard;
 using calc_test::FakeBehaviour;
 using calc_test::FakeCalculator;
 using calc_test::RecordingWindow;
-
-std::string Slurp(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // One main window, one module state and a fake kelmo, with TEMP pointing into a directory whose
 // name holds a blank.
@@ -125,7 +119,7 @@ TEST_F(CalculatorRun, AFailedRunKeepsThePreviousResultAndSaysWhy) {
         EXPECT_EQ(window_.statusTexts.back(), c.status);
         EXPECT_EQ(window_.range.Revision(), rangeRevision) << c.status;
         EXPECT_EQ(window_.dedx.Revision(), dedxRevision) << c.status;
-        EXPECT_EQ(Slurp(tempDir_ + "/kelmo.out"), "1 2 3\n") << "the previous result file is back: " << c.status;
+        EXPECT_EQ(calc_test::FileText(tempDir_ + "/kelmo.out"), "1 2 3\n") << "the previous result file is back: " << c.status;
         EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(tempDir_ + "/kelmo.out.previous")));
         EXPECT_FALSE(state_.ValidRequest);
     }

@@ -7,17 +7,11 @@
 #include <unistd.h>
 
 #include "EnvironmentGuard.h"
+#include "FileText.h"
 #include "calc/CalculatorRun.h"
 #include "calc/ModuleState.h"
 
 namespace {
-
-std::string Slurp(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 class SaveResult : public ::testing::Test {
 protected:
@@ -35,16 +29,16 @@ TEST_F(SaveResult, CopiesTheResultAndReplacesAnExistingFile) {
     WriteResult("1 2 3\n4 5 6\n");
     std::ofstream(Target("saved.dat")) << "old contents that are longer than the new ones\n";
     EXPECT_EQ(calc::SaveResultCopy(state_, Target("saved.dat")), std::nullopt);
-    EXPECT_EQ(Slurp(Target("saved.dat")), "1 2 3\n4 5 6\n");
+    EXPECT_EQ(calc_test::FileText(Target("saved.dat")), "1 2 3\n4 5 6\n");
     // A name without an extension stays as typed.
     EXPECT_EQ(calc::SaveResultCopy(state_, Target("plain")), std::nullopt);
-    EXPECT_EQ(Slurp(Target("plain")), "1 2 3\n4 5 6\n");
+    EXPECT_EQ(calc_test::FileText(Target("plain")), "1 2 3\n4 5 6\n");
 }
 
 TEST_F(SaveResult, BeforeAnyRunSaysThereIsNothingToSave) {
     std::ofstream(Target("saved.dat")) << "keep me\n";
     EXPECT_EQ(calc::SaveResultCopy(state_, Target("saved.dat")), "Nothing to save yet: run kelmo first.");
-    EXPECT_EQ(Slurp(Target("saved.dat")), "keep me\n");
+    EXPECT_EQ(calc_test::FileText(Target("saved.dat")), "keep me\n");
 }
 
 TEST_F(SaveResult, AFailedSaveSaysSoAndLeavesTheOldFileWhole) {
@@ -66,7 +60,7 @@ TEST_F(SaveResult, AFailedSaveSaysSoAndLeavesTheOldFileWhole) {
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(message->rfind("Could not save " + target + ": ", 0), 0u) << *message;
-    EXPECT_EQ(Slurp(target), "keep me\n");
+    EXPECT_EQ(calc_test::FileText(target), "keep me\n");
 }
 
 TEST_F(SaveResult, DeleteRemovesTheResultFile) {
