@@ -49,10 +49,7 @@ FAKE
 chmod +x "$work/bin/kelmo"
 
 export TEMP="$work/temp"
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 0700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb
-start_window_manager
+start_session "$work"
 
 (cd "$work" && exec "$work/bin/gui-kelmo") &
 pid=$!

@@ -25,9 +25,8 @@ source "$here/x11-session.sh"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export TEMP="$work" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 0700 "$XDG_RUNTIME_DIR"
-start_window_manager
+export TEMP="$work"
+start_session "$work"
 
 "$build/bin/gui-kelmo" &
 pid=$!

@@ -18,9 +18,8 @@ build=$1 runs=$2
 source "$here/x11-session.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export TEMP="$work" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 0700 "$XDG_RUNTIME_DIR"
-start_window_manager
+export TEMP="$work"
+start_session "$work"
 
 times_ms=()
 for run in $(seq "$runs"); do

@@ -12,6 +12,14 @@ start_window_manager() {
     return 1
 }
 
+# Makes the desktop session that gui-kelmo runs in: Qt on X11, a private runtime folder under $1 (Qt
+# wants one), and the window manager.
+start_session() {
+    export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$1/runtime"
+    mkdir -m 0700 "$XDG_RUNTIME_DIR"
+    start_window_manager
+}
+
 # Prints the id of the visible window whose title is exactly $1, waiting up to $2 seconds (default 10).
 wait_for_window() {
     local title=$1 seconds=${2:-10} id

@@ -40,13 +40,13 @@ protected:
                                   std::uint64_t dedxRevision, const std::string& what) {
         EXPECT_EQ(frontEnd.window.range.Revision(), rangeRevision) << what << ": the range chart was touched";
         EXPECT_EQ(frontEnd.window.dedx.Revision(), dedxRevision) << what << ": the dE/dx chart was touched";
-        EXPECT_EQ(Slurp(tempDir + "/kelmo.out"), kPreviousResult) << what << ": the previous result file is lost";
+        EXPECT_EQ(FileText(tempDir + "/kelmo.out"), kPreviousResult) << what << ": the previous result file is lost";
         EXPECT_EQ(Listing(tempDir), std::set<std::string>{"kelmo.out"}) << what;
         EXPECT_FALSE(frontEnd.state.ValidRequest) << what;
 
         const std::string saved = SavePath("saved after " + what);
         EXPECT_EQ(frontEnd.Save(saved), std::nullopt) << what;
-        EXPECT_EQ(Slurp(saved), kPreviousResult) << what << ": File/Save no longer gives the previous result";
+        EXPECT_EQ(FileText(saved), kPreviousResult) << what << ": File/Save no longer gives the previous result";
     }
 
     // The program goes on working: the next good run draws its own result.

@@ -7,7 +7,6 @@
 #include <fstream>
 #include <optional>
 #include <set>
-#include <sstream>
 #include <string>
 
 #include "calc/CalculatorProcess.h"
@@ -15,15 +14,11 @@
 #include "calc/ModuleState.h"
 #include "tests/calc/EnvironmentGuard.h"
 #include "tests/calc/FakeCalculator.h"
+#include "tests/calc/FileText.h"
 
 namespace faults {
 
-inline std::string Slurp(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
+using calc_test::FileText;
 
 inline void WriteText(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;

@@ -54,7 +54,7 @@ TEST(KelmoFaults, AWriteErrorHalfWayIsReportedAndTheOldFileStays) {
     const KelmoRun run = RunKelmo(std::string("trap '' XFSZ; ") + kSizeLimit, "\"$0\" \"$@\"", LargeTableInto(file));
     EXPECT_EQ(run.status, 9);
     EXPECT_EQ(run.errorOutput, "kelmo: error: cannot write '" + file + "': File too large\n");
-    EXPECT_EQ(Slurp(file), "the previous result\n");
+    EXPECT_EQ(FileText(file), "the previous result\n");
     EXPECT_EQ(Listing(folder.path().toStdString()), std::set<std::string>{"kelmo.out"}) << "a partial file was left";
 }
 
@@ -65,7 +65,7 @@ TEST(KelmoFaults, ASignalWhileWritingLeavesNoPartialFile) {
     // SIGXFSZ at its default action ends kelmo exactly in the middle of writing its table.
     const KelmoRun run = RunKelmo(kSizeLimit, "\"$0\" \"$@\"", LargeTableInto(file));
     EXPECT_EQ(run.status, 128 + SIGXFSZ);
-    EXPECT_EQ(Slurp(file), "the previous result\n");
+    EXPECT_EQ(FileText(file), "the previous result\n");
     EXPECT_EQ(Listing(folder.path().toStdString()), std::set<std::string>{"kelmo.out"}) << "a partial file was left";
 }
 
@@ -83,10 +83,10 @@ TEST(KelmoFaults, HangUpOrTerminateDuringARunLeavesNoPartialFile) {
             const std::string what = "signal " + std::to_string(signal) + " after " + delay + " s";
             EXPECT_EQ(Listing(folder.path().toStdString()), std::set<std::string>{"kelmo.out"}) << what;
             if (run.status == 0) {
-                EXPECT_EQ(Slurp(file).size(), 100000u * 39u) << what << ": finished first, so the table is whole";
+                EXPECT_EQ(FileText(file).size(), 100000u * 39u) << what << ": finished first, so the table is whole";
             } else {
                 EXPECT_EQ(run.status, 128 + signal) << what;
-                EXPECT_EQ(Slurp(file), "the previous result\n") << what;
+                EXPECT_EQ(FileText(file), "the previous result\n") << what;
             }
         }
     }

@@ -65,7 +65,7 @@ TEST_F(SaveFaults, AFolderThatTakesNoFileGivesAMessageAndHarmsNothing) {
     QDir().mkpath(QString::fromStdString(locked));
     WriteText(locked + "/saved.dat", "an earlier copy\n");
     QFile::setPermissions(QString::fromStdString(locked), QFile::ReadOwner | QFile::ExeOwner);
-    const std::string procVersion = Slurp("/proc/version");
+    const std::string procVersion = FileText("/proc/version");
 
     std::vector<UnwritableTarget> cases = {
         {"a folder that does not exist", saveDir_ + "/missing/saved.dat", saveDir_},
@@ -84,18 +84,20 @@ TEST_F(SaveFaults, AFolderThatTakesNoFileGivesAMessageAndHarmsNothing) {
         const std::optional<std::string> message = frontEnd->Save(c.destination);
         EXPECT_TRUE(StartsWith(message, "Could not save " + c.destination + ": ")) << c.what << ": "
                                                                                   << message.value_or("(saved)");
-        if (!c.listedFolder.empty()) EXPECT_EQ(Listing(c.listedFolder), before) << c.what;
-        EXPECT_EQ(Slurp(plainFile), "the user's own file\n") << c.what;
-        EXPECT_EQ(Slurp(locked + "/saved.dat"), "an earlier copy\n") << c.what;
-        EXPECT_EQ(Slurp("/proc/version"), procVersion) << c.what;
-        EXPECT_EQ(Slurp(temp_ + "/kelmo.out"), "1 2 3\n") << c.what << ": the result file was harmed";
+        if (!c.listedFolder.empty()) {
+            EXPECT_EQ(Listing(c.listedFolder), before) << c.what;
+        }
+        EXPECT_EQ(FileText(plainFile), "the user's own file\n") << c.what;
+        EXPECT_EQ(FileText(locked + "/saved.dat"), "an earlier copy\n") << c.what;
+        EXPECT_EQ(FileText("/proc/version"), procVersion) << c.what;
+        EXPECT_EQ(FileText(temp_ + "/kelmo.out"), "1 2 3\n") << c.what << ": the result file was harmed";
         EXPECT_EQ(Listing(temp_), std::set<std::string>{"kelmo.out"}) << c.what;
         EXPECT_EQ(frontEnd->window.range.Revision(), rangeRevision) << c.what;
     }
     QFile::setPermissions(QString::fromStdString(locked), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     // A good target still takes the copy afterwards.
     EXPECT_EQ(frontEnd->Save(saveDir_ + "/saved.dat"), std::nullopt);
-    EXPECT_EQ(Slurp(saveDir_ + "/saved.dat"), "1 2 3\n");
+    EXPECT_EQ(FileText(saveDir_ + "/saved.dat"), "1 2 3\n");
 }
 
 // Files this process writes may not grow beyond a limit; writing past it fails with EFBIG (even for
@@ -132,20 +134,20 @@ TEST_F(SaveFaults, ACopyThatBreaksOffLeavesTheExistingFileWhole) {
         message = frontEnd->Save(target);
     }
     EXPECT_TRUE(StartsWith(message, "Could not save " + target + ": ")) << message.value_or("(saved)");
-    EXPECT_EQ(Slurp(target), "the copy saved yesterday\n") << "a broken copy replaced the file";
+    EXPECT_EQ(FileText(target), "the copy saved yesterday\n") << "a broken copy replaced the file";
     EXPECT_EQ(Listing(saveDir_), std::set<std::string>{"saved.dat"}) << "the broken copy was left behind";
-    EXPECT_EQ(Slurp(temp_ + "/kelmo.out"), result);
+    EXPECT_EQ(FileText(temp_ + "/kelmo.out"), result);
 
     // Once the copy can be made it replaces the file, whole.
     EXPECT_EQ(frontEnd->Save(target), std::nullopt);
-    EXPECT_EQ(Slurp(target), result);
+    EXPECT_EQ(FileText(target), result);
     EXPECT_EQ(Listing(saveDir_), std::set<std::string>{"saved.dat"});
 }
 
 TEST_F(SaveFaults, SavingOntoTheResultFileItselfKeepsIt) {
     auto frontEnd = AfterARun("1 2 3\n4 5 6\n");
     EXPECT_EQ(frontEnd->Save(temp_ + "/kelmo.out"), std::nullopt);
-    EXPECT_EQ(Slurp(temp_ + "/kelmo.out"), "1 2 3\n4 5 6\n");
+    EXPECT_EQ(FileText(temp_ + "/kelmo.out"), "1 2 3\n4 5 6\n");
     EXPECT_EQ(Listing(temp_), std::set<std::string>{"kelmo.out"});
 }
 
@@ -163,7 +165,7 @@ TEST_F(SaveFaults, WithoutAResultNothingIsSavedAndTheTargetIsLeftAlone) {
     ASSERT_EQ(frontEnd.LastStatus(), "kelmo crashed; the charts keep the previous result.");
     EXPECT_EQ(frontEnd.Save(target), "Nothing to save yet: run kelmo first.");
 
-    EXPECT_EQ(Slurp(target), "the copy saved yesterday\n");
+    EXPECT_EQ(FileText(target), "the copy saved yesterday\n");
     EXPECT_EQ(Listing(saveDir_), std::set<std::string>{"saved.dat"});
     EXPECT_EQ(Listing(temp_), std::set<std::string>{});
 }
@@ -175,14 +177,14 @@ TEST_F(SaveFaults, AResultFileRemovedBySomeoneElseBeforeSave) {
 
     ASSERT_TRUE(QFile::remove(QString::fromStdString(temp_ + "/kelmo.out")));
     EXPECT_EQ(frontEnd->Save(target), "Nothing to save yet: run kelmo first.");
-    EXPECT_EQ(Slurp(target), "the copy saved yesterday\n");
+    EXPECT_EQ(FileText(target), "the copy saved yesterday\n");
     EXPECT_EQ(frontEnd->window.range.Count(), 2u) << "the charts keep what they show";
 
     // Replaced by a folder of the same name: it cannot be read, and it is not copied.
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(temp_ + "/kelmo.out")));
     const std::optional<std::string> message = frontEnd->Save(target);
     EXPECT_TRUE(StartsWith(message, "The result file could not be read")) << message.value_or("(saved)");
-    EXPECT_EQ(Slurp(target), "the copy saved yesterday\n");
+    EXPECT_EQ(FileText(target), "the copy saved yesterday\n");
     ASSERT_TRUE(QDir().rmdir(QString::fromStdString(temp_ + "/kelmo.out")));
 
     // The next run and save work as usual.
@@ -190,7 +192,7 @@ TEST_F(SaveFaults, AResultFileRemovedBySomeoneElseBeforeSave) {
     frontEnd->Run();
     EXPECT_EQ(frontEnd->LastStatus(), FrontEnd::CommandStatus());
     EXPECT_EQ(frontEnd->Save(target), std::nullopt);
-    EXPECT_EQ(Slurp(target), "7 8 9\n");
+    EXPECT_EQ(FileText(target), "7 8 9\n");
     EXPECT_EQ(Listing(saveDir_), std::set<std::string>{"saved.dat"});
     EXPECT_EQ(Listing(temp_), std::set<std::string>{"kelmo.out"});
 }

@@ -74,7 +74,9 @@ TEST(TempFaults, ATempThatCannotHoldTheResultGivesAClearStatusAndTouchesNothing)
             for (int run = 0; run < 2; ++run) {
                 scripted.ForgetStarts();
                 frontEnd.Run();
-                if (kelmo.scripted) EXPECT_EQ(scripted.RecordedOutput(), c.temp + "/kelmo.out") << what;
+                if (kelmo.scripted) {
+                    EXPECT_EQ(scripted.RecordedOutput(), c.temp + "/kelmo.out") << what;
+                }
                 ExpectCannotWriteStatus(frontEnd.LastStatus(), kelmo, c.temp + "/kelmo.out");
                 EXPECT_EQ(frontEnd.window.range.Revision(), 0u) << what << ": the empty charts were touched";
                 EXPECT_EQ(frontEnd.window.dedx.Revision(), 0u) << what;
@@ -84,7 +86,7 @@ TEST(TempFaults, ATempThatCannotHoldTheResultGivesAClearStatusAndTouchesNothing)
             calc::DeleteResultFile(frontEnd.state);  // what closing the window does
 
             EXPECT_FALSE(Exists(c.mustNotExist)) << what;
-            EXPECT_EQ(Slurp(plainFile), "the user's own file\n") << what;
+            EXPECT_EQ(FileText(plainFile), "the user's own file\n") << what;
             EXPECT_EQ(Listing(base), rootBefore) << what << ": something was written beside TEMP";
         }
     }
@@ -119,7 +121,7 @@ TEST(TempFaults, ATempWithBlanksAndCharactersBeyondAsciiWorks) {
 
             const std::string saved = root.path().toStdString() + "/\xce\xa9mega saved copy.dat";
             EXPECT_EQ(frontEnd.Save(saved), std::nullopt) << what;
-            EXPECT_EQ(Slurp(saved), Slurp(temp + "/kelmo.out")) << what;
+            EXPECT_EQ(FileText(saved), FileText(temp + "/kelmo.out")) << what;
 
             calc::DeleteResultFile(frontEnd.state);
             EXPECT_EQ(Listing(temp), std::set<std::string>{}) << "closing removes the result file: " << what;
